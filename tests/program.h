@@ -9,6 +9,7 @@
 struct Target {
   std::vector<std::string> command; // the program, or e.g. "wine" and the .exe
   bool windows = false;             // a Windows console build: CRLF line ends, no Unix devices
+  unsigned randomRuns = 150;        // how many random cases the randomized test runs
 };
 const Target &target();
 void setTarget(Target t);

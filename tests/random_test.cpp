@@ -22,11 +22,6 @@ std::string decimal(Exact value) {
   return digits;
 }
 
-std::uint32_t runs() {
-  const char *text = std::getenv("MATRIX_MULT_RANDOM_RUNS");
-  return text ? static_cast<std::uint32_t>(std::strtoul(text, nullptr, 10)) : 150;
-}
-
 TEST(Random, MatchesExactComputation) {
   std::uint32_t seed = std::random_device{}();
   if (const char *fixed = std::getenv("MATRIX_MULT_SEED"))
@@ -50,7 +45,7 @@ TEST(Random, MatchesExactComputation) {
   const char *const separators[] = {" ", "  ", "\t", "\n", "\r\n", " \n "};
   auto separator = [&] { return separators[pick(0, std::size(separators) - 1)]; };
 
-  for (std::uint32_t run = 0; run < runs(); ++run) {
+  for (unsigned run = 0; run < target().randomRuns; ++run) {
     int rowsA = pick(0, 10), colsA = pick(0, 10), colsB = pick(0, 10);
     int rowsB = pick(0, 9) == 0 ? pick(0, 10) : colsA;
     std::string input;
