@@ -50,7 +50,6 @@ Outcome runProgram(const std::string &input, Stdio stdio,
     fatal("fork");
   if (pid == 0) {
     setpgid(0, 0);
-    std::signal(SIGPIPE, SIG_DFL);
     dup2(in[0], 0);
     dup2(out[1], 1);
     dup2(err[1], 2);
@@ -63,14 +62,7 @@ Outcome runProgram(const std::string &input, Stdio stdio,
     }
     for (int fd = 3; fd < 64; ++fd)
       close(fd);
-    std::vector<char *> argv;
-    for (const std::string &word : current.command)
-      argv.push_back(const_cast<char *>(word.c_str()));
-    for (const std::string &word : arguments)
-      argv.push_back(const_cast<char *>(word.c_str()));
-    argv.push_back(nullptr);
-    execvp(argv[0], argv.data());
-    _exit(127);
+    execTarget(arguments);
   }
   close(in[0]);
   close(out[1]);
@@ -127,6 +119,19 @@ Outcome runProgram(const std::string &input, Stdio stdio,
     outcome.err = crlfToLf(outcome.err);
   }
   return outcome;
+}
+
+void execTarget(const std::vector<std::string> &arguments) {
+  // The suite ignores SIGPIPE, and an ignored signal stays ignored across exec.
+  std::signal(SIGPIPE, SIG_DFL);
+  std::vector<char *> argv;
+  for (const std::string &word : current.command)
+    argv.push_back(const_cast<char *>(word.c_str()));
+  for (const std::string &word : arguments)
+    argv.push_back(const_cast<char *>(word.c_str()));
+  argv.push_back(nullptr);
+  execvp(argv[0], argv.data());
+  _exit(127);
 }
 
 std::string visible(const std::string &text) {

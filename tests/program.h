@@ -31,6 +31,9 @@ struct Outcome {
 Outcome runProgram(const std::string &input, Stdio stdio = Stdio::pipes,
                    const std::vector<std::string> &arguments = {});
 
+// In a child process: becomes the target, with `arguments` after its command.
+[[noreturn]] void execTarget(const std::vector<std::string> &arguments = {});
+
 // The text with every byte that would not show in a failure message spelled out.
 std::string visible(const std::string &text);
 

@@ -32,15 +32,8 @@ public:
       writer_ = toProgram[1];
       reader_ = fromProgram[0];
     }
-    if (pid_ == 0) {
-      std::signal(SIGPIPE, SIG_DFL);
-      std::vector<char *> argv;
-      for (const std::string &word : target().command)
-        argv.push_back(const_cast<char *>(word.c_str()));
-      argv.push_back(nullptr);
-      execvp(argv[0], argv.data());
-      _exit(127);
-    }
+    if (pid_ == 0)
+      execTarget();
   }
   ~Dialogue() {
     if (pid_ > 0 && status_ < 0) {
